@@ -1,0 +1,34 @@
+// Tokens derived from simulated time, tokens set by the scenario, and event effects.
+#include "aircraft.h"
+
+Aircraft::Aircraft(const SimClock& clock) : clock_(clock) {}
+
+void Aircraft::set(uint32_t token, double value) { tokens_[token] = number_value(value); }
+
+void Aircraft::set_word(uint32_t token, uint32_t word) {
+    VAR_VALUE value{};
+    value.d = word;
+    tokens_[token] = value;
+}
+
+void Aircraft::set_time_of_day(int hours, int minutes, int seconds) {
+    time_of_day_at_start_s_ = hours * 3600 + minutes * 60 + seconds;
+}
+
+VAR_VALUE Aircraft::read(uint32_t token) const {
+    int64_t now_ms = clock_.now_ms();
+    int64_t time_of_day_s = (time_of_day_at_start_s_ + now_ms / 1000) % 86400;
+    switch (token) {
+        case TOKEN_TICK18: return number_value(double(now_ms * 18 / 1000));
+        case TOKEN_CLOCK_HOUR: return number_value(double(time_of_day_s / 3600));
+        case TOKEN_CLOCK_MINUTE: return number_value(double(time_of_day_s / 60 % 60));
+        case TOKEN_CLOCK_SECOND: return number_value(double(time_of_day_s % 60));
+        default: break;
+    }
+    auto found = tokens_.find(token);
+    return found != tokens_.end() ? found->second : VAR_VALUE{};
+}
+
+void Aircraft::perform(uint32_t, uint32_t) {
+    // No event of the gauges so far changes the aircraft; the panel records each one.
+}
