@@ -158,7 +158,7 @@ struct GAUGEHDR {
 // ---------------------------------------------------------------------------------
 // Elements
 
-enum ELEMENT_TYPE : uint32_t {
+enum GAUGE_ELEMENT_TYPE : uint32_t {
     ELEMENT_TYPE_STATIC_IMAGE = 0,
     ELEMENT_TYPE_NEEDLE = 1,
     ELEMENT_TYPE_STRING = 2,
