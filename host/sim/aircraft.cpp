@@ -30,5 +30,6 @@ VAR_VALUE Aircraft::read(uint32_t token) const {
 }
 
 void Aircraft::perform(uint32_t, uint32_t) {
-    // No event of the gauges so far changes the aircraft; the panel records each one.
+    // Each group of events has its handler in a file of its own under host/sim/, called
+    // from here; an event no handler knows changes nothing (the panel records it anyway).
 }
