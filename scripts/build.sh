@@ -7,6 +7,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 cmake -S . -B build -DGAUGE_WINDOWS_MODULES="$PWD/build-win/modules" >/dev/null
 cmake --build build -j "$jobs"
-cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
-      -DGAUGE_BITMAP_DIR="$PWD/build/bitmaps" >/dev/null
+toolchain=()
+[ -f build-win/CMakeCache.txt ] || toolchain=(-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake)
+cmake -S . -B build-win "${toolchain[@]}" -DGAUGE_BITMAP_DIR="$PWD/build/bitmaps" >/dev/null
 cmake --build build-win -j "$jobs"
