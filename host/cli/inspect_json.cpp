@@ -2,6 +2,8 @@
 #include "inspect_json.h"
 
 #include <cstdio>
+#include <cstring>
+#include <string>
 
 namespace {
 
@@ -23,6 +25,47 @@ json failures(const FAILURE_RECORD* list) {
 }
 
 json variable(const MODULE_VAR& var) { return {{"token", hex(var.id)}}; }
+
+json axis(const MODULE_VAR& var, ELEMENT_CALLBACK callback, double scale) {
+    return {{"source_var", variable(var)}, {"callback", callback != nullptr}, {"scale", scale}};
+}
+
+// The text shown is the buffer's, never longer than the declared maximum.
+void string_fields(json& out, const ELEMENT_STRING& string) {
+    json sources = json::array();
+    for (const MODULE_VAR& var : string.source_var) sources.push_back(variable(var));
+    out["source_vars"] = sources;
+    out["source_callback"] = string.source_fn != nullptr;
+    out["box"] = json::array({string.box_width, string.box_height});
+    out["fg_color"] = hex(string.fg_color);
+    out["bg_color"] = hex(string.bg_color);
+    out["hilite_color"] = hex(string.hilite_color);
+    out["font_name"] = std::string(string.font_name, strnlen(string.font_name, sizeof string.font_name));
+    out["font_weight"] = string.font_weight;
+    out["font_charset"] = string.font_charset;
+    out["draw_text_flags"] = hex(string.draw_text_flags);
+    out["max_string_length"] = string.max_string_length;
+    if (string.string != nullptr) {
+        std::string text(string.string, strnlen(string.string, string.max_string_length));
+        // JSON wants UTF-8; show bytes beyond ASCII as '?' rather than fail.
+        for (char& c : text)
+            if (static_cast<unsigned char>(c) >= 0x80) c = '?';
+        out["text"] = text;
+    }
+}
+
+void slider_fields(json& out, const ELEMENT_SLIDER& slider) {
+    out["x"] = axis(slider.source_var_x, slider.source_fn_x, slider.scale_x);
+    out["y"] = axis(slider.source_var_y, slider.source_fn_y, slider.scale_y);
+}
+
+void sprite_fields(json& out, const ELEMENT_SPRITE& sprite) {
+    out["x"] = axis(sprite.source_var_x, sprite.source_fn_x, sprite.scale_x);
+    out["y"] = axis(sprite.source_var_y, sprite.source_fn_y, sprite.scale_y);
+    out["rotation_axis"] = axis(sprite.source_var_0, sprite.source_fn_0, sprite.scale_0);
+    out["texture_scale"] = json::array({sprite.texture_scale_x, sprite.texture_scale_y});
+    out["texture_point"] = point(sprite.texture_point);
+}
 
 json element(const ELEMENT_HEADER* record, const ElementState* state) {
     json out = {
@@ -49,7 +92,22 @@ json element(const ELEMENT_HEADER* record, const ElementState* state) {
         if (record->gauge_header && record->gauge_header->gauge_header_version == GAUGE_HEADER_VERSION_800)
             out["element_callback"] = reinterpret_cast<const ELEMENT_NEEDLE_800*>(record)->element_callback != nullptr;
     }
-    if (state != nullptr && state->updated) out["value"] = state->value;
+    if (record->element_type == ELEMENT_TYPE_STRING) string_fields(out, *reinterpret_cast<const ELEMENT_STRING*>(record));
+    if (record->element_type == ELEMENT_TYPE_SLIDER) slider_fields(out, *reinterpret_cast<const ELEMENT_SLIDER*>(record));
+    if (record->element_type == ELEMENT_TYPE_ICON) {
+        auto* icon = reinterpret_cast<const ELEMENT_ICON*>(record);
+        out["source_var"] = variable(icon->source_var);
+        out["source_callback"] = icon->source_fn != nullptr;
+        out["picture_count"] = icon->picture_count;
+        if (state != nullptr && state->updated) out["picture"] = state->picture;
+    }
+    if (record->element_type == ELEMENT_TYPE_SPRITE) sprite_fields(out, *reinterpret_cast<const ELEMENT_SPRITE*>(record));
+    if (state != nullptr && state->updated) {
+        out["value"] = state->value;
+        if (record->element_type == ELEMENT_TYPE_SLIDER || record->element_type == ELEMENT_TYPE_SPRITE)
+            out["offset"] = json::array({state->offset_x, state->offset_y});
+        if (record->element_type == ELEMENT_TYPE_SPRITE) out["rotation"] = state->rotation;
+    }
     return out;
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "element_kinds.h"
 #include "needle_angle.h"
 
 namespace {
@@ -93,6 +94,10 @@ void ElementChain::install(ELEMENT_HEADER* root, const BitmapLookup& bitmaps, st
                 }
                 break;
             }
+            case ELEMENT_TYPE_STRING: install_string(state, error); break;
+            case ELEMENT_TYPE_SLIDER: install_slider(state, bitmaps, error); break;
+            case ELEMENT_TYPE_ICON: install_icon(state, bitmaps, error); break;
+            case ELEMENT_TYPE_SPRITE: install_sprite(state, bitmaps, error); break;
             default:
                 error = "element type " + std::to_string(record->element_type) + " is not supported by this host";
                 break;
@@ -105,7 +110,14 @@ void ElementChain::install(ELEMENT_HEADER* root, const BitmapLookup& bitmaps, st
 void ElementChain::update(const SimulatorVariables& sim, const FailureLookup& failures) {
     for (auto& state : elements_) {
         uint32_t action = failures(state.record->failure_systems);
-        if (state.record->element_type == ELEMENT_TYPE_NEEDLE) update_needle(state, sim, action);
+        switch (state.record->element_type) {
+            case ELEMENT_TYPE_NEEDLE: update_needle(state, sim, action); break;
+            case ELEMENT_TYPE_STRING: update_string(state, sim, action); break;
+            case ELEMENT_TYPE_SLIDER: update_slider(state, sim, action); break;
+            case ELEMENT_TYPE_ICON: update_icon(state, sim, action); break;
+            case ELEMENT_TYPE_SPRITE: update_sprite(state, sim, action); break;
+            default: break;
+        }
     }
 }
 
@@ -131,8 +143,10 @@ void ElementChain::update_needle(ElementState& state, const SimulatorVariables& 
 }
 
 void ElementChain::kill() {
-    for (auto& state : elements_)
+    for (auto& state : elements_) {
         if (state.record->element_type == ELEMENT_TYPE_STATIC_IMAGE)
             reinterpret_cast<ELEMENT_STATIC_IMAGE*>(state.record)->image_data = nullptr;
+        if (state.record->element_type == ELEMENT_TYPE_STRING) kill_string(state);
+    }
     elements_.clear();
 }

@@ -20,6 +20,13 @@ struct ElementState {
     bool updated = false;                    // an update has produced a value
     std::vector<double> table_degrees;       // needle with a table: each row's direction
     double angle = 0.0;                      // needle: degrees clockwise from the bitmap's direction
+    std::unique_ptr<char[]> text_buffer;     // string: max_string_length + 1 bytes, the record's `string`
+    std::vector<const Bitmap*> pictures;     // icon: picture k is resource_id + 3 k
+    int picture = -1;                        // icon: the picture to draw, -1 for none
+    const Bitmap* mask = nullptr;            // sprite: resource_id + 3, placed at position
+    double offset_x = 0.0;                   // slider: face pixels; sprite: texture pixels
+    double offset_y = 0.0;                   // positive moves down
+    double rotation = 0.0;                   // sprite: degrees, counter-clockwise on the screen
 };
 
 // Finds a bitmap resource of the gauge's module; sets error and returns null when it can't.

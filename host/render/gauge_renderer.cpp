@@ -1,4 +1,4 @@
-// The host's drawing of static images and needles.
+// The host's drawing of a gauge's elements, each kind as its record asks.
 #include "gauge_renderer.h"
 
 #include <cmath>
@@ -11,6 +11,13 @@ void paint_bitmap(cairo_t* cr, cairo_surface_t* image) {
     cairo_set_source_surface(cr, image, 0, 0);
     cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_BILINEAR);
     cairo_paint(cr);
+}
+
+void paint_at(cairo_t* cr, cairo_surface_t* image, double x, double y) {
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    paint_bitmap(cr, image);
+    cairo_restore(cr);
 }
 
 }  // namespace
@@ -42,18 +49,56 @@ cairo_surface_t* GaugeRenderer::surface_for(const Bitmap& bitmap, bool black_is_
 void GaugeRenderer::draw(cairo_t* cr, const GaugeInstance& gauge) {
     for (const ElementState& state : gauge.chain().elements()) {
         const ELEMENT_HEADER& record = *state.record;
-        if ((record.image_flags & IMAGE_HIDDEN) || state.bitmap == nullptr) continue;
-        cairo_surface_t* image = surface_for(*state.bitmap, record.image_flags & IMAGE_USE_TRANSPARENCY);
-        cairo_save(cr);
-        cairo_translate(cr, record.position.x, record.position.y);
-        if (record.element_type == ELEMENT_TYPE_NEEDLE) {
-            // The bitmap points along +x from ofs; the angle turns it clockwise on the screen.
-            cairo_rotate(cr, state.angle * std::numbers::pi / 180.0);
-            cairo_translate(cr, -record.ofs.x, -record.ofs.y);
+        if (record.image_flags & IMAGE_HIDDEN) continue;
+        bool transparent = record.image_flags & IMAGE_USE_TRANSPARENCY;
+        switch (record.element_type) {
+            case ELEMENT_TYPE_STRING:
+                draw_string(cr, string_view_of(*reinterpret_cast<const ELEMENT_STRING*>(state.record)));
+                break;
+            case ELEMENT_TYPE_SPRITE: draw_sprite(cr, sprite_view(state)); break;
+            case ELEMENT_TYPE_ICON:
+                if (state.picture >= 0 && size_t(state.picture) < state.pictures.size() &&
+                    state.pictures[state.picture] != nullptr)
+                    paint_at(cr, surface_for(*state.pictures[state.picture], transparent), record.position.x,
+                             record.position.y);
+                break;
+            case ELEMENT_TYPE_SLIDER:
+                if (state.bitmap != nullptr)
+                    paint_at(cr, surface_for(*state.bitmap, transparent), record.position.x + state.offset_x,
+                             record.position.y + state.offset_y);
+                break;
+            default: {
+                if (state.bitmap == nullptr) break;
+                cairo_surface_t* image = surface_for(*state.bitmap, transparent);
+                cairo_save(cr);
+                cairo_translate(cr, record.position.x, record.position.y);
+                if (record.element_type == ELEMENT_TYPE_NEEDLE) {
+                    // The bitmap points along +x from ofs; the angle turns it clockwise on the screen.
+                    cairo_rotate(cr, state.angle * std::numbers::pi / 180.0);
+                    cairo_translate(cr, -record.ofs.x, -record.ofs.y);
+                }
+                paint_bitmap(cr, image);
+                cairo_restore(cr);
+                break;
+            }
         }
-        paint_bitmap(cr, image);
-        cairo_restore(cr);
     }
+}
+
+SpriteView GaugeRenderer::sprite_view(const ElementState& state) {
+    const auto& sprite = *reinterpret_cast<const ELEMENT_SPRITE*>(state.record);
+    SpriteView view;
+    if (state.bitmap != nullptr)
+        view.texture = surface_for(*state.bitmap, sprite.header.image_flags & IMAGE_USE_TRANSPARENCY);
+    view.mask = state.mask;
+    view.position = sprite.header.position;
+    view.centre = sprite.header.ofs;
+    view.texture_scale_x = sprite.texture_scale_x;
+    view.texture_scale_y = sprite.texture_scale_y;
+    view.offset_x = state.offset_x;
+    view.offset_y = state.offset_y;
+    view.rotation_deg = state.rotation;
+    return view;
 }
 
 cairo_surface_t* GaugeRenderer::render(const GaugeInstance& gauge, double scale) {

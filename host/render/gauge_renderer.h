@@ -9,6 +9,8 @@
 
 #include "host/core/bitmap.h"
 #include "host/core/gauge_instance.h"
+#include "sprite_drawing.h"
+#include "string_drawing.h"
 
 class GaugeRenderer {
 public:
@@ -25,6 +27,8 @@ public:
     cairo_surface_t* surface_for(const Bitmap& bitmap, bool black_is_transparent);
 
 private:
+    SpriteView sprite_view(const ElementState& state);
+
     std::map<std::pair<const Bitmap*, bool>, cairo_surface_t*> surfaces_;
 };
 
