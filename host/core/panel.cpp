@@ -114,8 +114,11 @@ void Panel::install(GaugeInstance& gauge) {
         gauge.mouse().install(header.mouse_rect, gauge.face_size());
         gauge.mouse().set_registered(true);
         call_service(gauge, SERVICE_POST_INSTALL);
-        call_service(gauge, SERVICE_PRE_INITIALIZE);
-        call_service(gauge, SERVICE_POST_INITIALIZE);
+        // As for a version-610 gauge, a chain that did not install is not initialized.
+        if (gauge.install_errors().empty()) {
+            call_service(gauge, SERVICE_PRE_INITIALIZE);
+            call_service(gauge, SERVICE_POST_INITIALIZE);
+        }
     } else {
         call_module(&gauge, [&] { header.query_routine(); });
         call_module(&gauge, [&] { header.install_routine(&gauge); });

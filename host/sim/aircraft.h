@@ -7,6 +7,9 @@
 
 #include "host/core/sim_clock.h"
 #include "host/core/simulator_variables.h"
+#include "host/sim/trims.h"
+#include "host/sim/com_radio.h"
+#include "host/sim/air_data.h"
 
 // Token numbers the host gives a meaning of its own.
 constexpr uint32_t TOKEN_TICK18 = 0x01;        // rises by one 18 times a second
@@ -28,8 +31,14 @@ public:
     VAR_VALUE read(uint32_t token) const override;
     void perform(uint32_t event_id, uint32_t value) override;
 
+    TrimState& trims() { return trims_; }
+    AirDataSim& air_data() { return air_data_; }
+
 private:
     const SimClock& clock_;
     int64_t time_of_day_at_start_s_ = 12 * 3600;
     std::map<uint32_t, VAR_VALUE> tokens_;
+    TrimState trims_;
+    ComRadioSim com_radio_;
+    AirDataSim air_data_;
 };
