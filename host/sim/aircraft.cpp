@@ -8,7 +8,10 @@ Aircraft::Aircraft(const SimClock& clock) : clock_(clock) {}
 void Aircraft::set(uint32_t token, double value) {
     if (set_trim_token(trims_, token, value)) return;
     if (set_elevator_trim_position_token(trims_, token, value)) return;
-    if (token == TOKEN_COM_FREQUENCY) return com_radio_.set_word(uint32_t(value));  // a word, not a number
+    if (token == TOKEN_COM_FREQUENCY) {  // a word, not a number; one that fits no word is ignored
+        if (value >= 0.0 && value <= 4294967295.0) com_radio_.set_word(uint32_t(value));
+        return;
+    }
     if (air_data_.set(token, value)) return;
     tokens_[token] = number_value(value);
 }
