@@ -2,6 +2,7 @@
 // mask (2000.bmp, 2003.bmp) and bank ring texture and mask (3000.bmp, 3003.bmp).
 #include "adi/adi_geometry.h"
 #include "resources/common/art_canvas.h"
+#include "resources/common/artwork_main.h"
 #include "resources/common/palette_bitmap.h"
 #include "resources/common/sprite_mask.h"
 
@@ -217,20 +218,11 @@ void draw_ring_mask(const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
-        return 2;
-    }
-    try {
-        const std::string dir = argv[1];
+    return run_artwork(argc, argv, "adi_art", [](const std::string& dir) {
         draw_face(dir + "/1000.bmp");
         draw_ball(dir + "/2000.bmp");
         draw_ball_mask(dir + "/2003.bmp");
         draw_ring(dir + "/3000.bmp");
         draw_ring_mask(dir + "/3003.bmp");
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "adi_art: %s\n", e.what());
-        return 1;
-    }
-    return 0;
+    });
 }

@@ -2,6 +2,7 @@
 // and its mask (2003.bmp), short hand (3000.bmp) and long hand (4000.bmp).
 #include "altimeter/altimeter_dial.h"
 #include "resources/common/art_canvas.h"
+#include "resources/common/artwork_main.h"
 #include "resources/common/palette_bitmap.h"
 #include "resources/common/sprite_mask.h"
 
@@ -153,20 +154,11 @@ void draw_hand(const std::string& path, const HandShape& shape) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
-        return 2;
-    }
-    try {
-        const std::string dir = argv[1];
+    return run_artwork(argc, argv, "altimeter_art", [](const std::string& dir) {
         draw_face(dir + "/1000.bmp");
         draw_ring(dir + "/2000.bmp");
         draw_ring_mask(dir + "/2003.bmp");
         draw_hand(dir + "/3000.bmp", {75, 117, 9, false});
         draw_hand(dir + "/4000.bmp", {95, 159, 6, true});
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "altimeter_art: %s\n", e.what());
-        return 1;
-    }
-    return 0;
+    });
 }

@@ -1,6 +1,7 @@
 // asi_art OUTDIR: draws the airspeed indicator's face (1000.bmp) and needle (2000.bmp).
 #include "asi/asi_scale.h"
 #include "resources/common/art_canvas.h"
+#include "resources/common/artwork_main.h"
 #include "resources/common/palette_bitmap.h"
 
 #include <cmath>
@@ -201,17 +202,8 @@ void draw_needle(const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
-        return 2;
-    }
-    try {
-        const std::string dir = argv[1];
+    return run_artwork(argc, argv, "asi_art", [](const std::string& dir) {
         draw_face(dir + "/1000.bmp");
         draw_needle(dir + "/2000.bmp");
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "asi_art: %s\n", e.what());
-        return 1;
-    }
-    return 0;
+    });
 }

@@ -2,6 +2,7 @@
 // (2000.bmp) and the outer tuning knob's marker (3000.bmp).
 #include "comradio/com_face.h"
 #include "resources/common/art_canvas.h"
+#include "resources/common/artwork_main.h"
 #include "resources/common/palette_bitmap.h"
 
 #include <cmath>
@@ -185,18 +186,9 @@ void draw_marker(const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
-        return 2;
-    }
-    try {
-        const std::string dir = argv[1];
+    return run_artwork(argc, argv, "comradio_art", [](const std::string& dir) {
         draw_face(dir + "/1000.bmp");
         draw_pointer(dir + "/2000.bmp");
         draw_marker(dir + "/3000.bmp");
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "comradio_art: %s\n", e.what());
-        return 1;
-    }
-    return 0;
+    });
 }

@@ -1,6 +1,7 @@
 // trimdisplay_art OUTDIR: draws the trim display's face (100.bmp) and its elevator,
 // rudder and aileron needles (1100.bmp, 1200.bmp, 1300.bmp).
 #include "resources/common/art_canvas.h"
+#include "resources/common/artwork_main.h"
 #include "resources/common/palette_bitmap.h"
 #include "trimdisplay/trimdisp_dials.h"
 
@@ -114,19 +115,10 @@ void draw_aileron_needle(const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
-        return 2;
-    }
-    try {
-        const std::string dir = argv[1];
+    return run_artwork(argc, argv, "trimdisplay_art", [](const std::string& dir) {
         draw_face(dir + "/100.bmp");
         draw_elevator_needle(dir + "/1100.bmp");
         draw_rudder_needle(dir + "/1200.bmp");
         draw_aileron_needle(dir + "/1300.bmp");
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "trimdisplay_art: %s\n", e.what());
-        return 1;
-    }
-    return 0;
+    });
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "resources/common/art_canvas.h"
+#include "resources/common/artwork_main.h"
 #include "resources/common/palette_bitmap.h"
 #include "trimhandle/trim_layout.h"
 
@@ -77,17 +78,8 @@ void draw_knob(const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: trimhandle_art OUTDIR\n");
-        return 2;
-    }
-    try {
-        std::string dir = argv[1];
+    return run_artwork(argc, argv, "trimhandle_art", [](const std::string& dir) {
         draw_face(dir + "/1000.bmp");
         draw_knob(dir + "/2000.bmp");
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "trimhandle_art: %s\n", e.what());
-        return 1;
-    }
-    return 0;
+    });
 }
