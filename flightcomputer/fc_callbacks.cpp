@@ -5,13 +5,19 @@
 #include <initializer_list>
 
 #include "air_data.h"
+#include "buttons.h"
 #include "climb_readout.h"
+#include "flight_time.h"
 #include "frame/module_clock.h"
 #include "frame/panel_calls.h"
 #include "frame/string_text.h"
 #include "glide_display.h"
 #include "labels.h"
+#include "lcd_readouts.h"
+#include "nav_file.h"
+#include "page_logic.h"
 #include "power.h"
+#include "settings_file.h"
 #include "wind.h"
 
 ComputerState fc_state;
@@ -22,6 +28,11 @@ namespace {
 double read_number(MODULE_VAR& var) {
     lookup_var(&var);
     return var.var_value.n;
+}
+
+void sample_altitude_and_units() {
+    const double altitude = read_number(fc_altitude_var);
+    store_altitude_and_units(fc_state, altitude, read_number(fc_units_var));
 }
 
 int32_t read_clock_seconds() {
@@ -57,12 +68,45 @@ FLOAT64 GAUGE_CALL avg_readout_cb(MODULE_VAR*) {
     return 0.0;
 }
 
-// The pages that write the title while on come with the page logic.
+FLOAT64 GAUGE_CALL dist_readout_cb(MODULE_VAR*) {
+    DistTexts texts = {"", "", ""};
+    if (dist_row_shown(fc_state))
+        texts = fc_state.page == PAGE_ALTIMETER ? pressure_texts(fc_state, read_number(fc_pressure_var))
+                                                : distance_texts(fc_state);
+    write_string_text(fc_dist_whole, texts.whole);
+    write_string_text(fc_dist_point, texts.point);
+    write_string_text(fc_dist_tenths, texts.tenths);
+    return 0.0;
+}
+
+FLOAT64 GAUGE_CALL alt_readout_cb(MODULE_VAR*) {
+    if (!alt_readout_shown(fc_state)) {
+        write_string_text(fc_alt_readout, "");
+        return 0.0;
+    }
+    if (alt_readout_shows_altitude(fc_state)) sample_altitude_and_units();
+    write_string_text(fc_alt_readout, alt_readout_text(fc_state).c_str());
+    return 0.0;
+}
+
+// Samples, the wind and the settings file on every run; the navigation file and the
+// pages only while on.
 FLOAT64 GAUGE_CALL title_line_cb(MODULE_VAR*) {
-    const double altitude = read_number(fc_altitude_var);
-    store_altitude_and_units(fc_state, altitude, read_number(fc_units_var));
-    update_wind(fc_state, module_clock_ms(), read_number(fc_airspeed_var));
-    if (!fc_state.power_on) write_string_text(fc_title_line, "");
+    const int32_t now_ms = module_clock_ms();
+    sample_altitude_and_units();
+    update_wind(fc_state, now_ms, read_number(fc_airspeed_var));
+    write_settings_file(fc_state);
+    if (!fc_state.power_on) {
+        write_string_text(fc_title_line, "");
+        return 0.0;
+    }
+    read_nav_file(fc_state);
+    set_page_flags(fc_state);
+    if (fc_state.page == PAGE_FLIGHT_TIME) {
+        fc_state.clock_seconds = read_clock_seconds();
+        fc_state.flight_seconds = flight_seconds_between(fc_state.start_seconds, fc_state.clock_seconds);
+    }
+    if (const auto title = page_title(fc_state, now_ms)) write_string_text(fc_title_line, title->c_str());
     return 0.0;
 }
 
@@ -98,12 +142,31 @@ uint32_t GAUGE_CALL knob_click(PIXPOINT*, uint32_t flags) {
     return flags;
 }
 
-// The push buttons' actions come with the settings pages; each hands back its flags.
-uint32_t GAUGE_CALL go_click(PIXPOINT*, uint32_t flags) { return flags; }
-uint32_t GAUGE_CALL left_click(PIXPOINT*, uint32_t flags) { return flags; }
-uint32_t GAUGE_CALL right_click(PIXPOINT*, uint32_t flags) { return flags; }
-uint32_t GAUGE_CALL up_click(PIXPOINT*, uint32_t flags) { return flags; }
-uint32_t GAUGE_CALL down_click(PIXPOINT*, uint32_t flags) { return flags; }
+// The push buttons ignore the power state; each hands back its flags.
+uint32_t GAUGE_CALL go_click(PIXPOINT*, uint32_t flags) {
+    press_go(fc_state);
+    return flags;
+}
+
+uint32_t GAUGE_CALL left_click(PIXPOINT*, uint32_t flags) {
+    press_left(fc_state);
+    return flags;
+}
+
+uint32_t GAUGE_CALL right_click(PIXPOINT*, uint32_t flags) {
+    press_right(fc_state);
+    return flags;
+}
+
+uint32_t GAUGE_CALL up_click(PIXPOINT*, uint32_t flags) {
+    if (const uint32_t event = press_up(fc_state)) trigger_key_event(event, 1);
+    return flags;
+}
+
+uint32_t GAUGE_CALL down_click(PIXPOINT*, uint32_t flags) {
+    if (const uint32_t event = press_down(fc_state)) trigger_key_event(event, 1);
+    return flags;
+}
 
 void fc_bind_vars() {
     for (MODULE_VAR* var : {&fc_units_var, &fc_airspeed_var, &fc_altitude_var, &fc_vertical_speed_var,

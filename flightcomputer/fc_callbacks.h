@@ -16,6 +16,8 @@ extern MODULE_VAR fc_minute_var;          // 4 clock minutes
 extern MODULE_VAR fc_second_var;          // 5 clock seconds
 extern ELEMENT_STRING fc_net_point, fc_net_whole, fc_net_tenths;
 extern ELEMENT_STRING fc_avg_point, fc_avg_whole, fc_avg_tenths;
+extern ELEMENT_STRING fc_dist_point, fc_dist_whole, fc_dist_tenths;
+extern ELEMENT_STRING fc_alt_readout;
 extern ELEMENT_STRING fc_title_line;
 extern ELEMENT_SLIDER fc_glide_bar;
 
@@ -24,6 +26,8 @@ extern ComputerState fc_state;
 
 FLOAT64 GAUGE_CALL net_readout_cb(MODULE_VAR*);
 FLOAT64 GAUGE_CALL avg_readout_cb(MODULE_VAR*);
+FLOAT64 GAUGE_CALL dist_readout_cb(MODULE_VAR*);
+FLOAT64 GAUGE_CALL alt_readout_cb(MODULE_VAR*);
 FLOAT64 GAUGE_CALL title_line_cb(MODULE_VAR*);
 FLOAT64 GAUGE_CALL net_label_cb(MODULE_VAR*);
 FLOAT64 GAUGE_CALL avg_label_cb(MODULE_VAR*);

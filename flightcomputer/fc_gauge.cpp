@@ -101,12 +101,11 @@ ELEMENT_ICON fc_net_label = lcd_icon(FC_NET_LABEL_BITMAP, 2, {110, 90}, NO_VAR, 
 ELEMENT_HEADER* fc_title_line_next[] = {&fc_net_label.header, nullptr};
 ELEMENT_STRING fc_title_line = lcd_text({73, 199}, {170, 30}, 10, title_line_cb, fc_title_line_next);
 ELEMENT_HEADER* fc_alt_readout_next[] = {&fc_title_line.header, nullptr};
-// The distance and altitude readouts get their callbacks with the page logic.
-ELEMENT_STRING fc_alt_readout = lcd_text({130, 169}, {85, 30}, 5, nullptr, fc_alt_readout_next);
+ELEMENT_STRING fc_alt_readout = lcd_text({130, 169}, {85, 30}, 5, alt_readout_cb, fc_alt_readout_next);
 ELEMENT_HEADER* fc_dist_tenths_next[] = {&fc_alt_readout.header, nullptr};
 ELEMENT_STRING fc_dist_tenths = lcd_text({199, 139}, {17, 30}, 1, nullptr, fc_dist_tenths_next);
 ELEMENT_HEADER* fc_dist_whole_next[] = {&fc_dist_tenths.header, nullptr};
-ELEMENT_STRING fc_dist_whole = lcd_text({141, 139}, {51, 30}, 3, nullptr, fc_dist_whole_next);
+ELEMENT_STRING fc_dist_whole = lcd_text({141, 139}, {51, 30}, 3, dist_readout_cb, fc_dist_whole_next);
 ELEMENT_HEADER* fc_dist_point_next[] = {&fc_dist_whole.header, nullptr};
 ELEMENT_STRING fc_dist_point = lcd_text({191, 139}, {17, 30}, 1, nullptr, fc_dist_point_next);
 ELEMENT_HEADER* fc_avg_tenths_next[] = {&fc_dist_point.header, nullptr};

@@ -50,9 +50,11 @@ void draw_face(const std::string& path) {
     fill_rect(cr, 64, 82, 186, 154, FRAME);
     fill_rect(cr, 70, 88, 175, 143, LCD);
     // Power knob top left with its "OFF" legend.
+    // The legend stands clear of the knob, inside the bezel.
     fill_circle(cr, {105, 40}, 19.0, KNOB);
+    fill_ring(cr, {105, 40}, 16.0, 19.0, {0.25, 0.25, 0.25});
     stroke_polyline(cr, {{105, 40}, {105, 24}}, 3.0, BUTTON);
-    draw_text_centred(cr, "OFF", {72, 30}, {"Liberation Sans", 10, true}, LEGEND);
+    draw_text_centred(cr, "OFF", {76, 64}, {"Liberation Sans", 10, true}, LEGEND);
     // GO and its button top right.
     draw_button(cr, 197, 25);
     draw_text_centred(cr, "GO", {240, 39}, {"Liberation Sans", 11, true}, LEGEND);
