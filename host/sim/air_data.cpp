@@ -2,22 +2,14 @@
 #include "air_data.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "host/core/simulator_variables.h"
 
 namespace {
 
 constexpr double METRES_PER_FOOT = 0.3048;
-// Troposphere of the standard atmosphere: 288.15 K / 0.0065 K/m, and R L / (g M).
-constexpr double TROPOSPHERE_SCALE_M = 44330.77;
-constexpr double PRESSURE_EXPONENT = 0.190263;
 
 }  // namespace
-
-double standard_altitude_m(double pressure_hpa) {
-    return TROPOSPHERE_SCALE_M * (1.0 - std::pow(pressure_hpa / STANDARD_PRESSURE_HPA, PRESSURE_EXPONENT));
-}
 
 double AirDataSim::indicated_altitude_m() const { return pressure_altitude_m_ - standard_altitude_m(setting_hpa_); }
 

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "frame/gauge_frame.h"
+#include "host/sim/standard_atmosphere.h"
 
 constexpr uint32_t TOKEN_BARO_ALTITUDE = 0x4A;       // what the altimeter reads: feet, or metres (units 2)
 constexpr uint32_t TOKEN_PRESSURE_SETTING = 0x4B;    // hPa (millibars)
@@ -21,14 +22,10 @@ constexpr uint32_t TOKEN_BANK = 0x50;                // degrees, positive left b
 constexpr uint32_t EVENT_PRESSURE_SETTING_UP = 0x1015B;
 constexpr uint32_t EVENT_PRESSURE_SETTING_DOWN = 0x1015C;
 
-constexpr double STANDARD_PRESSURE_HPA = 1013.25;
 constexpr double PRESSURE_SETTING_STEP_HPA = 1.0;
 // The setting stays within what an altimeter subscale offers, however long a knob is held.
 constexpr double PRESSURE_SETTING_MIN_HPA = 940.0;
 constexpr double PRESSURE_SETTING_MAX_HPA = 1080.0;
-
-// Altitude of the standard atmosphere (troposphere) where the pressure is p, metres.
-double standard_altitude_m(double pressure_hpa);
 
 class AirDataSim {
 public:
