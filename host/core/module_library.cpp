@@ -1,13 +1,11 @@
-// Loading a module with the platform's loader and checking its records field by field.
+// Loading a module with the platform's loader (module_file.h) and checking its records field by field.
 #include "module_library.h"
-
-#include <dlfcn.h>
 
 #include <filesystem>
 #include <sstream>
 
 #include "host_error.h"
-#include "module_bitmaps.h"
+#include "module_file.h"
 
 namespace {
 
@@ -53,14 +51,12 @@ std::unique_ptr<ModuleLibrary> ModuleLibrary::load(const std::string& path) {
     module->name_ = std::filesystem::path(path).stem().string();
 
     auto absolute = std::filesystem::absolute(path).string();
-    module->handle_ = dlopen(absolute.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (module->handle_ == nullptr) {
-        const char* reason = dlerror();
-        fail(path, std::string("not a loadable shared library (") + (reason ? reason : "unknown reason") + ")");
-    }
-    module->linkage_ = static_cast<GAUGE_LINKAGE*>(dlsym(module->handle_, "Linkage"));
+    std::string reason;
+    module->handle_ = open_module_file(absolute, reason);
+    if (module->handle_ == nullptr) fail(path, "not a loadable shared library (" + reason + ")");
+    module->linkage_ = static_cast<GAUGE_LINKAGE*>(find_module_record(module->handle_, "Linkage"));
     if (module->linkage_ == nullptr) fail(path, "does not export Linkage");
-    module->import_table_ = static_cast<IMPORT_TABLE*>(dlsym(module->handle_, "ImportTable"));
+    module->import_table_ = static_cast<IMPORT_TABLE*>(find_module_record(module->handle_, "ImportTable"));
     if (module->import_table_ == nullptr) fail(path, "does not export ImportTable");
 
     const GAUGE_LINKAGE& linkage = *module->linkage_;
@@ -76,7 +72,7 @@ std::unique_ptr<ModuleLibrary> ModuleLibrary::load(const std::string& path) {
     check_gauge_header(path, *linkage.gauge_list[0]);
 
     try {
-        module->bitmaps_ = read_module_bitmaps(absolute);
+        module->bitmaps_ = read_module_file_bitmaps(module->handle_, absolute);
     } catch (const std::exception& e) {
         fail(path, std::string("cannot read its bitmaps: ") + e.what());
     }
@@ -84,5 +80,5 @@ std::unique_ptr<ModuleLibrary> ModuleLibrary::load(const std::string& path) {
 }
 
 ModuleLibrary::~ModuleLibrary() {
-    if (handle_ != nullptr) dlclose(handle_);
+    if (handle_ != nullptr) close_module_file(handle_);
 }
