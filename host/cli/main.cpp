@@ -1,7 +1,6 @@
-// The `panel` command: render a gauge to PNG, or print a module's declared records.
+// The `panel` command: render a gauge or a whole panel to PNG, print a module's declared records, or probe what it shows.
 #include <CLI/CLI.hpp>
 
-#include <charconv>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -13,42 +12,30 @@
 #include "host/render/gauge_renderer.h"
 #include "host/sim/aircraft.h"
 #include "inspect_json.h"
+#include "probe.h"
+#include "render_panel_command.h"
+#include "run_command.h"
+#include "serve_command.h"
 #include "work_directory.h"
 
 namespace {
 
-struct TokenSetting {
-    uint32_t token;
-    double value;
-};
-
-// "0x3D=54" or "61=54": a token number, decimal or hexadecimal, and a value.
-TokenSetting parse_token_setting(const std::string& text) {
-    auto equals = text.find('=');
-    if (equals == std::string::npos) throw CLI::ValidationError("--set", "expected TOKEN=VALUE, got \"" + text + "\"");
-    std::string token_text = text.substr(0, equals);
-    std::string value_text = text.substr(equals + 1);
-    int base = 10;
-    if (token_text.rfind("0x", 0) == 0 || token_text.rfind("0X", 0) == 0) {
-        token_text = token_text.substr(2);
-        base = 16;
+// The command line's token settings; a bad one is a usage error of --set.
+std::vector<TokenSetting> parse_token_settings(const std::vector<std::string>& texts) {
+    std::vector<TokenSetting> settings;
+    for (const auto& text : texts) {
+        try {
+            settings.push_back(parse_token_setting(text));
+        } catch (const std::invalid_argument& e) {
+            throw CLI::ValidationError("--set", e.what());
+        }
     }
-    TokenSetting setting{};
-    auto [token_end, token_error] =
-        std::from_chars(token_text.data(), token_text.data() + token_text.size(), setting.token, base);
-    auto [value_end, value_error] =
-        std::from_chars(value_text.data(), value_text.data() + value_text.size(), setting.value);
-    if (token_text.empty() || token_error != std::errc() || token_end != token_text.data() + token_text.size())
-        throw CLI::ValidationError("--set", "bad token number in \"" + text + "\"");
-    if (value_text.empty() || value_error != std::errc() || value_end != value_text.data() + value_text.size())
-        throw CLI::ValidationError("--set", "bad value in \"" + text + "\"");
-    return setting;
+    return settings;
 }
 
 int render_command(const std::string& module, const std::vector<std::string>& settings, int frames, double scale,
                    const std::vector<uint32_t>& failures, const std::string& out, const std::string& workdir) {
-    std::vector<TokenSetting> tokens;
-    for (const auto& text : settings) tokens.push_back(parse_token_setting(text));
+    const std::vector<TokenSetting> tokens = parse_token_settings(settings);
     auto module_path = std::filesystem::absolute(module).string();
     auto out_path = std::filesystem::absolute(out).string();
     std::filesystem::create_directories(std::filesystem::path(out_path).parent_path());
@@ -115,10 +102,34 @@ int main(int argc, char** argv) {
     inspect->add_option("module", module, "The gauge module file (.so)")->required();
     inspect->add_option("--workdir", workdir, "Folder the gauge runs in; default: a fresh temporary folder");
 
+    auto* probe = app.add_subcommand("probe",
+                                     "Load a module, set tokens, run frames and print what each element shows and the "
+                                     "events sent, as panel.exe prints it on Windows.");
+    probe->add_option("module", module, "The gauge module file (.so)")->required();
+    probe->add_option("--set", settings, "Set a simulator token before the first frame. Repeatable.");
+    probe->add_option("--frames", frames, "Frames to run, 18 per simulated second")
+        ->capture_default_str()
+        ->check(CLI::Range(0, 10000000));
+    probe->add_option("--workdir", workdir, "Folder the gauge runs in; default: a fresh temporary folder");
+
+    RenderPanelOptions panel_options;
+    auto* render_panel = add_render_panel_subcommand(app, panel_options);
+
+    RunOptions run_options;
+    auto* run = add_run_subcommand(app, run_options);
+
+    add_serve_command(app);
+
     CLI11_PARSE(app, argc, argv);
     try {
         if (*render) return render_command(module, settings, frames, scale, failures, out, workdir);
         if (*inspect) return inspect_command(module, workdir);
+        if (*render_panel) return render_panel_command(panel_options);
+        if (*run) return run_command(run_options);
+        if (*probe) {
+            run_probe(module, parse_token_settings(settings), frames, workdir, std::cout);
+            return 0;
+        }
     } catch (const CLI::Error& e) {
         return app.exit(e);
     } catch (const std::exception& e) {
