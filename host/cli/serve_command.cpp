@@ -18,6 +18,7 @@ struct ServeOptions {
     std::string host = "127.0.0.1";
     int port = 8080;
     std::string workdir;
+    std::string scenario;
 };
 
 httplib::Server* running_server = nullptr;
@@ -30,8 +31,9 @@ int serve(const ServeOptions& options) {
     auto panel = std::filesystem::absolute(options.panel);
     auto modules = std::filesystem::absolute(options.modules);
     std::string workdir = options.workdir.empty() ? "runs/serve" : options.workdir;
+    auto scenario = options.scenario.empty() ? std::filesystem::path() : std::filesystem::absolute(options.scenario);
     WorkDirectory directory(workdir);
-    LiveSession session(panel, modules, directory.path() / "snapshots");
+    LiveSession session(panel, modules, directory.path() / "snapshots", scenario);
 
     std::atomic<bool> flying{true};
     std::thread simulation([&] {
@@ -71,6 +73,9 @@ void add_serve_command(CLI::App& app) {
     command->add_option("--host", options->host, "Address to listen on")->capture_default_str();
     command->add_option("--port", options->port, "Port to listen on")->capture_default_str()->check(CLI::Range(1, 65535));
     command->add_option("--workdir", options->workdir, "Folder the gauges run in and snapshots go to; default runs/serve");
+    command->add_option("--scenario", options->scenario,
+                        "Fly the flight a scenario sets up (air, thermals, goal, glider, pilot); "
+                        "without it the panel is held still and moved by the page's controls");
     command->callback([options] {
         int code = 1;
         try {

@@ -8,6 +8,8 @@
 
 #include "host/core/host_error.h"
 #include "host/render/panel_renderer.h"
+#include "host/sim/scenario.h"
+#include "host/sim/scenario_flight.h"
 
 namespace {
 
@@ -66,11 +68,35 @@ nlohmann::json element_state(const ElementState& state) {
 }  // namespace
 
 LiveSession::LiveSession(const std::filesystem::path& panel_config, const std::filesystem::path& modules_dir,
-                         const std::filesystem::path& snapshot_dir)
+                         const std::filesystem::path& snapshot_dir, const std::filesystem::path& scenario)
     : snapshot_dir_(snapshot_dir) {
+    if (!scenario.empty()) set_up_flight(scenario);
     auto layouts = load_panel_layout(panel_, read_panel_config(panel_config), modules_dir);
     if (layouts.empty()) throw HostError(panel_config.string() + ": no window to show");
     layout_ = layouts.front();
+}
+
+void LiveSession::set_up_flight(const std::filesystem::path& file) {
+    scenario::Scenario script = scenario::read(file);
+    flight_.emplace();
+    for (const scenario::Step& step : script.steps) {
+        // The viewer takes over from the first command that moves time on.
+        if (std::holds_alternative<scenario::RunFor>(step.command) || std::holds_alternative<scenario::RunTo>(step.command))
+            break;
+        if (scenario::apply_to_flight(step.command, *flight_)) continue;
+        if (const auto* token = std::get_if<scenario::SetToken>(&step.command)) aircraft_.set(token->token, token->value);
+    }
+    scenario_thermals_ = flight_->air.thermals;
+    wind_kmh_ = flight_->air.wind.speed_kmh;
+    wind_from_deg_ = flight_->air.wind.from_deg;
+    flight_->step_to(0);
+}
+
+void LiveSession::apply_air_controls() {
+    if (!flight_) return;
+    flight_->air.wind = Wind{wind_from_deg_, wind_kmh_};
+    flight_->air.thermals = scenario_thermals_;
+    for (Thermal& thermal : flight_->air.thermals) thermal.convective_velocity_ms *= thermal_strength_;
 }
 
 void LiveSession::advance() {
@@ -81,6 +107,11 @@ void LiveSession::advance() {
     if (!paused_) due_ms_ = std::min(due_ms_ + elapsed_ms * speed_, MAX_CATCH_UP_MS);
     while (due_ms_ >= FRAME_MS) {
         due_ms_ -= FRAME_MS;
+        ++frames_;
+        if (flight_) {
+            flight_->step_to(frames_ * 1000 / Panel::FRAMES_PER_SECOND);
+            flight_->write_tokens(aircraft_);
+        }
         apply_overrides();
         panel_.run_frame();
     }
@@ -127,6 +158,7 @@ void LiveSession::apply_controls(const LiveControls& controls) {
     if (controls.wind_kmh) wind_kmh_ = *controls.wind_kmh;
     if (controls.wind_from_deg) wind_from_deg_ = *controls.wind_from_deg;
     if (controls.thermal_strength) thermal_strength_ = *controls.thermal_strength;
+    if (controls.wind_kmh || controls.wind_from_deg || controls.thermal_strength) apply_air_controls();
     if (controls.units) aircraft_.set(TOKEN_UNITS, *controls.units);
     if (controls.failures) {
         for (uint32_t key : failures_) panel_.set_failure(key, false);
@@ -169,7 +201,14 @@ nlohmann::json LiveSession::state() {
     const auto& sent = panel_.sent_events();
     for (size_t i = sent.size() > 20 ? sent.size() - 20 : 0; i < sent.size(); ++i)
         events.push_back({{"event", sent[i].event_id}, {"value", sent[i].value}, {"time_ms", sent[i].time_ms}});
-    return {{"time_ms", clock_.now_ms()}, {"paused", paused_}, {"speed", speed_},
+    nlohmann::json flight = nullptr;
+    if (flight_)
+        flight = {{"altitude_m", flight_->glider.altitude_m},
+                  {"indicated_airspeed_kmh", flight_->indicated_airspeed_kmh()},
+                  {"on_ground", flight_->glider.on_ground}};
+    nlohmann::json controls = {{"wind_kmh", wind_kmh_}, {"wind_from_deg", wind_from_deg_},
+                               {"thermal_strength", thermal_strength_}, {"units", int(aircraft_.read(TOKEN_UNITS).n)}};
+    return {{"time_ms", clock_.now_ms()}, {"paused", paused_}, {"speed", speed_}, {"flight", flight}, {"controls", controls},
             {"tokens", tokens},          {"gauges", gauges},   {"recent_events", events}};
 }
 

@@ -19,6 +19,7 @@
 #include "host/core/panel_layout.h"
 #include "host/render/gauge_renderer.h"
 #include "host/sim/aircraft.h"
+#include "host/sim/glider_flight.h"
 
 struct MouseAction {
     enum Kind { DOWN, DRAG, UP } kind;
@@ -41,9 +42,11 @@ struct LiveControls {
 class LiveSession {
 public:
     // Loads the panel configuration's first window with modules from modules_dir; the
-    // gauges run in workdir (the process's current folder is not changed here).
+    // gauges run in the process's current folder. With a scenario, the glider flies the
+    // flight its commands set up before their first run (air, thermals, goal, glider,
+    // pilot, tokens); without one, the panel is held still and only the controls move it.
     LiveSession(const std::filesystem::path& panel_config, const std::filesystem::path& modules_dir,
-                const std::filesystem::path& snapshot_dir);
+                const std::filesystem::path& snapshot_dir, const std::filesystem::path& scenario = {});
 
     // Runs the frames due since the last call, at the current speed, then the queued
     // mouse actions and controls. Called again and again by the simulation thread.
@@ -62,6 +65,8 @@ public:
 private:
     void deliver(const MouseAction& action);
     void apply_overrides();
+    void set_up_flight(const std::filesystem::path& scenario);
+    void apply_air_controls();
 
     std::mutex mutex_;
     SimClock clock_;
@@ -71,6 +76,10 @@ private:
     GaugeRenderer renderer_;
     std::filesystem::path snapshot_dir_;
     int snapshots_ = 0;
+
+    std::optional<GliderFlight> flight_;
+    std::vector<Thermal> scenario_thermals_;  // at full strength; the control scales them
+    int64_t frames_ = 0;
 
     std::deque<MouseAction> mouse_queue_;
     const PlacedGauge* pressed_ = nullptr;
