@@ -1,8 +1,10 @@
 // The simulated flight through the whole glider panel: what the flight computer shows
-// of still air, of a head wind and of a final glide, the trace of a run, and scenario
-// steps the panel cannot carry out.
+// of still air, of a head wind and of a final glide, the altimeter's knob seen on both
+// instruments, the trace of a run, and scenario steps the panel cannot carry out.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -10,6 +12,7 @@
 #include <vector>
 
 #include "host/cli/scenario_runner.h"
+#include "host/sim/standard_atmosphere.h"
 #include "test_support.h"
 
 namespace {
@@ -152,6 +155,35 @@ TEST(GliderPanelFlight, StepsThePanelCannotCarryOutNameTheirLine) {
             EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
         }
     }
+}
+
+TEST(GliderPanelFlight, TheAltimeterKnobMovesItsHandsAndTheComputersAltitude) {
+    // Twenty clicks on the knob's right half: the pressure setting up 20 hPa, so both
+    // instruments read about 166 m more while the glider itself only sinks a little.
+    const std::string before_knob = "ground 0\nglider 0 0 1000 0 100\npilot off\ncontrols 100 0\nnav off\n" +
+                                    COMPUTER_ON + "set 0x4B 1013.25\nrun 2\n";
+    const size_t before = fly(before_knob).rows.size() - 1;
+    const Trace t = fly(before_knob + "click QT.HM-007 60 282 20\nrun 2\n");
+    const size_t after = t.rows.size() - 1;
+    const double sunk_m = t.number(before, "altitude_m") - t.number(after, "altitude_m");
+    const double turned_m = standard_altitude_m(1013.25) - standard_altitude_m(1033.25);
+    ASSERT_GT(turned_m, 150);
+    ASSERT_LT(sunk_m, 5);
+
+    const auto readout = [&](size_t row) {
+        return std::stod(t.at(row, "QT.T-KOR." + std::to_string(ALT_READOUT) + ".text"));
+    };
+    EXPECT_NEAR(readout(after) - readout(before), turned_m - sunk_m, 2.0);
+    // The knob's 166 m turn the short hand about 6 degrees and the long one about 60;
+    // the glider's 2 m of sinking alone turn either by less than one.
+    int hands = 0;
+    for (const auto& [name, column] : t.column) {
+        if (name.rfind("QT.HM-007.", 0) != 0 || name.find(".angle") == std::string::npos) continue;
+        ++hands;
+        const double turned_deg = std::abs(t.number(after, name) - t.number(before, name));
+        EXPECT_GT(std::min(turned_deg, 360 - turned_deg), 3.0) << name;
+    }
+    EXPECT_EQ(hands, 2);
 }
 
 }  // namespace
