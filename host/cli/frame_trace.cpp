@@ -73,7 +73,7 @@ void add_element(std::string& row, const ElementState& state) {
 }  // namespace
 
 FrameTrace::FrameTrace(const std::filesystem::path& path) : path_(path) {
-    file_ = std::fopen(path.c_str(), "wb");
+    file_ = std::fopen(path.string().c_str(), "wb");
     if (file_ == nullptr) throw std::runtime_error("cannot write " + path.string());
 }
 

@@ -15,6 +15,7 @@
 #include "probe.h"
 #include "render_panel_command.h"
 #include "run_command.h"
+#include "run_subcommand.h"
 #include "serve_command.h"
 #include "work_directory.h"
 

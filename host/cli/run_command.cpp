@@ -1,26 +1,42 @@
 // The run subcommand: the run folder, the progress bar and the printed summary.
 #include "run_command.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#include <io.h>
+#define isatty _isatty
+#define STDERR_FILENO 2
+#else
 #include <unistd.h>
+#endif
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <iostream>
+#include <string>
 
 #include "host/core/host_error.h"
 #include "host/sim/scenario.h"
 #include "scenario_runner.h"
-#include "work_directory.h"
+#include "run_work_folder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 fs::path default_modules_dir() {
+#ifdef _WIN32
+    char name[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, name, sizeof name);
+    const bool error = length == 0 || length == sizeof name;
+    const fs::path program = error ? fs::path() : fs::path(std::string(name, length));
+#else
     std::error_code error;
     const fs::path program = fs::read_symlink("/proc/self/exe", error);
+#endif
     if (error) throw HostError("cannot tell where the panel program lies; name the modules folder with --modules");
     return program.parent_path() / "modules";
 }
@@ -49,7 +65,7 @@ public:
         if (percent == shown_) return;
         shown_ = percent;
         const int filled = percent * WIDTH / 100;
-        std::fprintf(stderr, "\r[%.*s%*s] %3d%%  %s / %s", filled, "########################################",
+        std::fprintf(stderr, "\r[%.*s%*s] %3d%%  %s of at most %s", filled, "########################################",
                      WIDTH - filled, "", percent, clock_text(now_ms).c_str(), clock_text(planned_ms).c_str());
         std::fflush(stderr);
     }
@@ -81,48 +97,47 @@ void print_summary(std::ostream& out, const RunResult& result, const GliderFligh
     for (const fs::path& snapshot : result.snapshots) out << "wrote " << snapshot.string() << "\n";
 }
 
-}  // namespace
+// Ctrl-C or a kill during a run: the run stops at the next frame and unwinds, so the
+// working folder on tmpfs is removed; a second signal ends the program at once.
+volatile std::sig_atomic_t stop_signal = 0;
 
-CLI::App* add_run_subcommand(CLI::App& app, RunOptions& options) {
-    auto* command = app.add_subcommand(
-        "run",
-        "Fly a scenario: the simulated glider and the panel, 18 frames a simulated second, faster than real time. "
-        "Writes trace.csv (one row a frame: the simulated truth and what every gauge showed) and the snapshots the "
-        "scenario asks for into the run folder, and prints a summary. The scenario language is described in "
-        "scenarios/README.md.");
-    command->add_option("scenario", options.scenario, "The scenario file, e.g. scenarios/cross-country.txt")->required();
-    command->add_option("-o,--out", options.out_dir, "The run folder; default: a fresh runs/<date>-<time>");
-    command->add_option("--modules", options.modules_dir,
-                        "Folder holding the gauge modules (MODULE.so); default: modules/ beside this program");
-    command->add_option("--workdir", options.workdir,
-                        "Folder the gauges and the navigation program run in (their data files land there); default: "
-                        "work/ inside the run folder. The gauges rewrite their files many times a second: a folder "
-                        "on tmpfs (e.g. under /dev/shm) runs fastest");
-    command->add_flag("-q,--quiet", options.quiet, "No progress bar");
-    return command;
+extern "C" void note_stop_signal(int number) {
+    stop_signal = number;
+    std::signal(number, SIG_DFL);
 }
+
+}  // namespace
 
 int run_command(const RunOptions& options) {
     scenario::Scenario scenario = scenario::read(fs::absolute(options.scenario));
     const fs::path modules = options.modules_dir.empty() ? default_modules_dir() : fs::absolute(options.modules_dir);
     const fs::path dir = options.out_dir.empty() ? fresh_run_dir() : fs::absolute(options.out_dir);
     fs::create_directories(dir);
-    // The gauges and the navigation program share a working folder inside the run folder.
-    WorkDirectory work(options.workdir.empty() ? (dir / "work").string() : options.workdir);
+    // The gauges and the navigation program share a working folder, on tmpfs when it can be.
+    RunWorkFolder work(options.workdir, dir);
 
     const auto start = std::chrono::steady_clock::now();
     RunResult result;
     {
         ProgressBar bar;
         const bool show = !options.quiet && isatty(STDERR_FILENO);
-        ScenarioRunner runner(std::move(scenario), modules, dir,
-                              show ? ProgressReport([&bar](int64_t now, int64_t planned) { bar(now, planned); })
-                                   : ProgressReport());
+        stop_signal = 0;
+        std::signal(SIGINT, note_stop_signal);
+        std::signal(SIGTERM, note_stop_signal);
+        ScenarioRunner runner(std::move(scenario), modules, dir, [&bar, show](int64_t now, int64_t planned) {
+            if (stop_signal) throw HostError("stopped by signal " + std::to_string(stop_signal) + " at " + clock_text(now));
+            if (show) bar(now, planned);
+        });
         result = runner.run();
+        std::signal(SIGINT, SIG_DFL);
+        std::signal(SIGTERM, SIG_DFL);
         const double wall_s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         if (show) bar(result.simulated_ms, result.simulated_ms);  // a run that ended early is done too
         bar.finish();
+        work.keep_files();
         print_summary(std::cout, result, runner.flight(), wall_s, dir);
+        std::cout << "the gauges' files (T-KOR.QVD, GPSNAV.QVD) are in " << work.kept().string() << "\n"
+                  << "the run folder: " << dir.string() << "\n";
     }
     return 0;
 }

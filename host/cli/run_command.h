@@ -2,8 +2,6 @@
 // snapshots and a summary.
 #pragma once
 
-#include <CLI/CLI.hpp>
-
 #include <string>
 
 struct RunOptions {
@@ -13,8 +11,6 @@ struct RunOptions {
     std::string workdir;      // empty: work/ inside the run folder
     bool quiet = false;       // no progress bar
 };
-
-CLI::App* add_run_subcommand(CLI::App& app, RunOptions& options);
 
 // Runs it and prints the summary; throws scenario::ScenarioError, HostError or
 // std::runtime_error saying what went wrong.

@@ -2,11 +2,8 @@
 // panel, the mouse, the snapshots and the clock.
 #include "scenario_runner.h"
 
-#include <cairo.h>
-
 #include "host/core/host_error.h"
 #include "host/core/panel_config.h"
-#include "host/render/panel_renderer.h"
 #include "host/sim/scenario_flight.h"
 
 using namespace scenario;
@@ -17,7 +14,7 @@ ScenarioRunner::ScenarioRunner(Scenario scenario, std::filesystem::path modules_
       modules_dir_(std::move(modules_dir)),
       out_dir_(std::move(out_dir)),
       progress_(std::move(progress)),
-      renderer_(std::make_unique<GaugeRenderer>()),
+      pictures_(out_dir_),
       trace_(out_dir_ / "trace.csv") {
     // The time the runs add up to, for the progress report (a run may end early).
     int64_t time_ms = 0;
@@ -36,10 +33,7 @@ RunResult ScenarioRunner::run() {
     flight_.step_to(0);
     for (const Step& step : scenario_.steps) execute(step);
     trace_.flush();
-    if (!chart_.empty()) {
-        write_flight_chart(chart_, out_dir_ / "flight-chart.png");
-        result_.snapshots.push_back(out_dir_ / "flight-chart.png");
-    }
+    if (const auto chart = pictures_.chart(chart_)) result_.snapshots.push_back(*chart);
     result_.simulated_ms = clock_.now_ms();
     result_.frames = frames_;
     return result_;
@@ -142,18 +136,7 @@ void ScenarioRunner::run_frame() {
 }
 
 void ScenarioRunner::take_snapshot(const std::string& name) {
-    for (const PanelLayout& layout : layouts_) {
-        const std::string file = layouts_.size() == 1 ? name + ".png" : name + "-" + layout.section + ".png";
-        cairo_surface_t* image = render_panel(*renderer_, layout);
-        try {
-            write_png(image, (out_dir_ / file).string());
-        } catch (...) {
-            cairo_surface_destroy(image);
-            throw;
-        }
-        cairo_surface_destroy(image);
-        result_.snapshots.push_back(out_dir_ / file);
-    }
+    for (std::filesystem::path& file : pictures_.snapshot(layouts_, name)) result_.snapshots.push_back(std::move(file));
 }
 
 const ElementState* ScenarioRunner::element_of(const std::string& module, size_t index) const {

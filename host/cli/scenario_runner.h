@@ -16,10 +16,10 @@
 #include "frame_trace.h"
 #include "host/core/panel.h"
 #include "host/core/panel_layout.h"
-#include "host/render/gauge_renderer.h"
 #include "host/sim/aircraft.h"
 #include "host/sim/glider_flight.h"
 #include "host/sim/scenario.h"
+#include "run_pictures.h"
 
 struct RunResult {
     int64_t simulated_ms = 0;
@@ -76,7 +76,7 @@ private:
     GliderFlight flight_;
     std::vector<PanelLayout> layouts_;
     std::vector<TracedGauge> gauges_;
-    std::unique_ptr<GaugeRenderer> renderer_;  // destroyed before the panel unloads the modules it drew
+    RunPictures pictures_;  // destroyed before the panel unloads the modules it drew
     FrameTrace trace_;
     std::vector<PendingSnapshot> pending_;
     std::optional<PilotPhase> entered_this_frame_;
