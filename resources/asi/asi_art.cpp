@@ -99,15 +99,7 @@ private:
 };
 
 void draw_case(cairo_t* cr) {
-    cairo_pattern_t* rim = cairo_pattern_create_linear(0, 0, ASI_FACE_SIZE, ASI_FACE_SIZE);
-    cairo_pattern_add_color_stop_rgb(rim, 0.0, BEZEL_LIGHT.r, BEZEL_LIGHT.g, BEZEL_LIGHT.b);
-    cairo_pattern_add_color_stop_rgb(rim, 1.0, BEZEL_DARK.r, BEZEL_DARK.g, BEZEL_DARK.b);
-    cairo_arc(cr, PIVOT.x, PIVOT.y, BEZEL_RADIUS, 0, 2 * M_PI);
-    cairo_set_source(cr, rim);
-    cairo_fill(cr);
-    cairo_pattern_destroy(rim);
-    fill_ring(cr, PIVOT, DIAL_RADIUS, DIAL_RADIUS + 3, BEZEL_DARK);  // shadowed inner lip
-    fill_circle(cr, PIVOT, DIAL_RADIUS, DIAL);
+    draw_round_case(cr, PIVOT, ASI_FACE_SIZE, BEZEL_RADIUS, DIAL_RADIUS, BEZEL_LIGHT, BEZEL_DARK, DIAL);
 }
 
 void draw_tick(cairo_t* cr, const SpiralScale& scale, double angle, double inward, double outward, double width,

@@ -136,3 +136,16 @@ void stroke_polyline(cairo_t* cr, const std::vector<ArtPoint>& points, double wi
     cairo_stroke(cr);
     cairo_restore(cr);
 }
+
+void draw_round_case(cairo_t* cr, ArtPoint centre, double face_size, double bezel_radius, double dial_radius,
+                     ArtColor bezel_light, ArtColor bezel_dark, ArtColor dial) {
+    cairo_pattern_t* rim = cairo_pattern_create_linear(0, 0, face_size, face_size);
+    cairo_pattern_add_color_stop_rgb(rim, 0.0, bezel_light.r, bezel_light.g, bezel_light.b);
+    cairo_pattern_add_color_stop_rgb(rim, 1.0, bezel_dark.r, bezel_dark.g, bezel_dark.b);
+    cairo_arc(cr, centre.x, centre.y, bezel_radius, 0, 2 * M_PI);
+    cairo_set_source(cr, rim);
+    cairo_fill(cr);
+    cairo_pattern_destroy(rim);
+    fill_ring(cr, centre, dial_radius, dial_radius + 3, bezel_dark);  // shadowed inner lip
+    fill_circle(cr, centre, dial_radius, dial);
+}

@@ -53,6 +53,9 @@ void draw_radial_tick(cairo_t* cr, ArtPoint centre, double angle_deg, double r_i
 void draw_arc_band(cairo_t* cr, ArtPoint centre, double r_inner, double r_outer, double a0_deg,
                    double a1_deg, ArtColor color);
 void fill_circle(cairo_t* cr, ArtPoint centre, double radius, ArtColor color);
+// A round instrument case: a bezel lit from the top left, a shadowed lip, the dial.
+void draw_round_case(cairo_t* cr, ArtPoint centre, double face_size, double bezel_radius, double dial_radius,
+                     ArtColor bezel_light, ArtColor bezel_dark, ArtColor dial);
 void fill_ring(cairo_t* cr, ArtPoint centre, double r_inner, double r_outer, ArtColor color);
 void fill_polygon(cairo_t* cr, const std::vector<ArtPoint>& points, ArtColor color);
 void stroke_polyline(cairo_t* cr, const std::vector<ArtPoint>& points, double width, ArtColor color);

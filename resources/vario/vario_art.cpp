@@ -50,15 +50,7 @@ double angle_of_mps(const std::vector<double>& rows, double mps) {
 }
 
 void draw_case(cairo_t* cr) {
-    cairo_pattern_t* rim = cairo_pattern_create_linear(0, 0, VARIO_FACE_SIZE, VARIO_FACE_SIZE);
-    cairo_pattern_add_color_stop_rgb(rim, 0.0, BEZEL_LIGHT.r, BEZEL_LIGHT.g, BEZEL_LIGHT.b);
-    cairo_pattern_add_color_stop_rgb(rim, 1.0, BEZEL_DARK.r, BEZEL_DARK.g, BEZEL_DARK.b);
-    cairo_arc(cr, PIVOT.x, PIVOT.y, BEZEL_RADIUS, 0, 2 * M_PI);
-    cairo_set_source(cr, rim);
-    cairo_fill(cr);
-    cairo_pattern_destroy(rim);
-    fill_ring(cr, PIVOT, DIAL_RADIUS, DIAL_RADIUS + 3, BEZEL_DARK);  // shadowed inner lip
-    fill_circle(cr, PIVOT, DIAL_RADIUS, DIAL);
+    draw_round_case(cr, PIVOT, VARIO_FACE_SIZE, BEZEL_RADIUS, DIAL_RADIUS, BEZEL_LIGHT, BEZEL_DARK, DIAL);
 }
 
 // Ticks every half unit on both scales, long at the whole units, the 0 and both 5s
