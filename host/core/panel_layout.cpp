@@ -65,16 +65,20 @@ std::vector<PanelLayout> load_panel_layout(Panel& panel, const PanelConfig& conf
     return layouts;
 }
 
+PIXPOINT face_point_in(const PlacedGauge& placed, PIXPOINT panel_point) {
+    const PIXBOX& box = placed.box;
+    if (box.width <= 0 || box.height <= 0) return {0, 0};
+    const PIXPOINT face = placed.gauge->face_size();
+    const int dx = panel_point.x - box.x, dy = panel_point.y - box.y;
+    return {int(std::floor((dx + 0.5) * face.x / box.width)), int(std::floor((dy + 0.5) * face.y / box.height))};
+}
+
 std::optional<PanelHit> gauge_at(const PanelLayout& layout, PIXPOINT panel_point) {
     for (auto placed = layout.gauges.rbegin(); placed != layout.gauges.rend(); ++placed) {
         const PIXBOX& box = placed->box;
         const int dx = panel_point.x - box.x, dy = panel_point.y - box.y;
         if (dx < 0 || dy < 0 || dx >= box.width || dy >= box.height) continue;
-        const PIXPOINT face = placed->gauge->face_size();
-        // The face pixel whose scaled square holds the point.
-        const PIXPOINT face_point{int(std::floor((dx + 0.5) * face.x / box.width)),
-                                  int(std::floor((dy + 0.5) * face.y / box.height))};
-        return PanelHit{&*placed, face_point};
+        return PanelHit{&*placed, face_point_in(*placed, panel_point)};
     }
     return std::nullopt;
 }

@@ -29,6 +29,10 @@ struct PanelLayout {
 std::vector<PanelLayout> load_panel_layout(Panel& panel, const PanelConfig& config,
                                            const std::filesystem::path& modules_dir);
 
+// A point of the panel in the placed gauge's face pixels: the face pixel whose scaled
+// square holds it. Also outside the gauge's box, as a drag needs.
+PIXPOINT face_point_in(const PlacedGauge& placed, PIXPOINT panel_point);
+
 // Where a point of the panel lands: the topmost gauge whose box holds it, and the point
 // in that gauge's face pixels.
 struct PanelHit {

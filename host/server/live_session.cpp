@@ -29,15 +29,6 @@ const char* cursor_name(int32_t cursor) {
     }
 }
 
-// The point of the panel in the gauge's face pixels, also outside its box (dragging).
-PIXPOINT face_point_of(const PlacedGauge& placed, PIXPOINT panel_point) {
-    PIXPOINT face = placed.gauge->face_size();
-    const PIXBOX& box = placed.box;
-    if (box.width <= 0 || box.height <= 0) return {0, 0};
-    return {int(std::floor((panel_point.x - box.x + 0.5) * face.x / box.width)),
-            int(std::floor((panel_point.y - box.y + 0.5) * face.y / box.height))};
-}
-
 cairo_status_t append_png(void* closure, const unsigned char* data, unsigned int length) {
     auto* bytes = static_cast<std::vector<uint8_t>*>(closure);
     bytes->insert(bytes->end(), data, data + length);
@@ -140,7 +131,7 @@ void LiveSession::deliver(const MouseAction& action) {
             break;
         }
         case MouseAction::DRAG:
-            if (pressed_ != nullptr) panel_.drag_to(face_point_of(*pressed_, action.panel_point));
+            if (pressed_ != nullptr) panel_.drag_to(face_point_in(*pressed_, action.panel_point));
             break;
         case MouseAction::UP:
             panel_.release();
