@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr uint32_t TOKEN_VERTICAL_SPEED = 0x41;  // 1/256 m/s
 
 double angle_for(double value) {
     static const std::vector<double> rows = table_degrees(VARIO_PIVOT, vario_nonlinearity, VARIO_TABLE_ROWS);

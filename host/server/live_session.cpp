@@ -17,8 +17,6 @@ namespace {
 constexpr double MAX_CATCH_UP_MS = 1000.0;
 constexpr double FRAME_MS = 1000.0 / Panel::FRAMES_PER_SECOND;
 
-constexpr uint32_t TOKEN_VERTICAL_SPEED = 0x41;  // 1/256 m/s
-constexpr uint32_t TOKEN_UNITS = 0x14F;
 
 const char* cursor_name(int32_t cursor) {
     switch (cursor) {
@@ -150,7 +148,7 @@ void LiveSession::apply_controls(const LiveControls& controls) {
     if (controls.wind_from_deg) wind_from_deg_ = *controls.wind_from_deg;
     if (controls.thermal_strength) thermal_strength_ = *controls.thermal_strength;
     if (controls.wind_kmh || controls.wind_from_deg || controls.thermal_strength) apply_air_controls();
-    if (controls.units) aircraft_.set(TOKEN_UNITS, *controls.units);
+    if (controls.units) aircraft_.set(TOKEN_UNITS_OF_MEASURE, *controls.units);
     if (controls.failures) {
         for (uint32_t key : failures_) panel_.set_failure(key, false);
         failures_ = *controls.failures;
@@ -198,7 +196,7 @@ nlohmann::json LiveSession::state() {
                   {"indicated_airspeed_kmh", flight_->indicated_airspeed_kmh()},
                   {"on_ground", flight_->glider.on_ground}};
     nlohmann::json controls = {{"wind_kmh", wind_kmh_}, {"wind_from_deg", wind_from_deg_},
-                               {"thermal_strength", thermal_strength_}, {"units", int(aircraft_.read(TOKEN_UNITS).n)}};
+                               {"thermal_strength", thermal_strength_}, {"units", int(aircraft_.read(TOKEN_UNITS_OF_MEASURE).n)}};
     return {{"time_ms", clock_.now_ms()}, {"paused", paused_}, {"speed", speed_}, {"flight", flight}, {"controls", controls},
             {"tokens", tokens},          {"gauges", gauges},   {"recent_events", events}};
 }

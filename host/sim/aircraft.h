@@ -17,6 +17,7 @@ constexpr uint32_t TOKEN_CLOCK_HOUR = 0x03;
 constexpr uint32_t TOKEN_CLOCK_MINUTE = 0x04;
 constexpr uint32_t TOKEN_CLOCK_SECOND = 0x05;
 constexpr uint32_t TOKEN_AIRSPEED = 0x3D;      // indicated airspeed, knots
+constexpr uint32_t TOKEN_VERTICAL_SPEED = 0x41; // vertical speed, 1/256 m/s
 
 class Aircraft : public SimulatorVariables {
 public:

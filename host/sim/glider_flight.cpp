@@ -8,7 +8,6 @@
 namespace {
 
 constexpr double KNOTS_PER_KMH = 1.0 / 1.852;
-constexpr uint32_t TOKEN_VERTICAL_SPEED = 0x41;  // 1/256 m/s
 
 }  // namespace
 
