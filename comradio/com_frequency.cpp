@@ -1,8 +1,9 @@
 // Decoding frequency words and formatting the display text.
 #include "com_frequency.h"
 
-#include <cstdio>
 #include <cstring>
+
+#include "frame/remembered_format.h"
 
 ComDecoded com_decode_word(uint32_t word) {
     ComDecoded decoded;
@@ -20,8 +21,10 @@ ComDecoded com_decode_word(uint32_t word) {
 std::array<char, COM_DISPLAY_CHARS + 1> com_display_text(double mhz) {
     std::array<char, COM_DISPLAY_CHARS + 1> text{};
     if (mhz < 999.0) {
-        // snprintf cuts anything longer than the display; below 999 it is always six.
-        std::snprintf(text.data(), text.size(), "%6.2f", mhz);
+        // The display shows the same frequency frame after frame.
+        static RememberedFormat display("%6.2f");
+        // The copy cuts anything longer than the display; below 999 it is always six.
+        std::strncpy(text.data(), display.text(mhz), COM_DISPLAY_CHARS);
     } else {
         std::memcpy(text.data(), "---.--", COM_DISPLAY_CHARS + 1);
     }

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <limits>
 
+#include "frame/remembered_format.h"
+
 namespace {
 
 constexpr DistTexts DIST_DASHES = {"---", ".", "-"};
@@ -18,12 +20,11 @@ DistTexts split_five(const char* text) {
     return texts;
 }
 
-DistTexts format_places(double value, const char* format) {
+// The row shows the distance or the pressure; each changes seldom and keeps its text.
+DistTexts format_places(double value, RememberedFormat& format) {
     // A value this large never fits; the limit also keeps the text short.
     if (!std::isfinite(value) || std::fabs(value) >= 1e6) return DIST_DASHES;
-    char text[32];
-    std::snprintf(text, sizeof text, format, value);
-    return split_five(text);
+    return split_five(format.text(value));
 }
 
 double height_in_unit(const ComputerState& state, double metres) {
@@ -59,14 +60,16 @@ bool dist_row_shown(const ComputerState& state) { return state.power_on && state
 DistTexts distance_texts(const ComputerState& state) {
     double distance = state.goal_distance;
     if (state.units_mode == 0) distance /= 1.852;
-    return format_places(distance, "%5.1f");
+    static RememberedFormat distance_format("%5.1f");
+    return format_places(distance, distance_format);
 }
 
 DistTexts pressure_texts(const ComputerState& state, double pressure_mbar) {
     double pressure = pressure_mbar;
     if (state.units_mode == 0) pressure *= INHG_PER_MBAR;
     if (pressure > 1000) pressure -= 1000;
-    return format_places(pressure, "%05.1f");
+    static RememberedFormat pressure_format("%05.1f");
+    return format_places(pressure, pressure_format);
 }
 
 bool alt_readout_shown(const ComputerState& state) { return state.power_on && state.show_alt; }

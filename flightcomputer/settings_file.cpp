@@ -4,14 +4,16 @@
 #include <cmath>
 #include <cstdio>
 
+#include "frame/remembered_format.h"
+
 std::string settings_file_text(const ComputerState& state) {
     // The buttons keep compensation within 0.0 to 9.9; a value that is not a number
     // would still never reach the variometer as "nan".
     const double compensation = std::isfinite(state.compensation) ? state.compensation : 0.0;
-    char text[64];
-    std::snprintf(text, sizeof text, "%s\n%1d\n%1d\n%3.1f\n", state.power_on ? "1" : "0",
-                  int(state.vario_filter), int(state.vario_scale), compensation);
-    return text;
+    // Rewritten every frame, it changes only when a button is pressed.
+    static RememberedFormat compensation_text("%3.1f");
+    return std::string(state.power_on ? "1" : "0") + "\n" + std::to_string(state.vario_filter) + "\n" +
+           std::to_string(state.vario_scale) + "\n" + compensation_text.text(compensation) + "\n";
 }
 
 void write_settings_file(const ComputerState& state) {

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "frame/remembered_format.h"
+
 namespace {
 
 // The wind's direction letters and its size in the readout's unit.
@@ -33,8 +35,8 @@ std::string maccready_title(const ComputerState& state) {
     const ShownWind wind = shown_wind(state);
     // The buttons hold mac_cready within 0.0 to 4.0, three characters.
     const double mac_cready = std::isfinite(state.mac_cready) ? state.mac_cready : 0.0;
-    char setting[32];
-    std::snprintf(setting, sizeof setting, "%03.1f", mac_cready);
+    static RememberedFormat setting_format("%03.1f");
+    const char* setting = setting_format.text(mac_cready);
     char size[16] = "--";
     if (wind.size < 99.5) std::snprintf(size, sizeof size, "%2.0f", wind.size);  // false for NaN
     if (std::strlen(size) > 2) std::strcpy(size, "--");

@@ -56,6 +56,8 @@ void Panel::record(const char* operation, GaugeInstance* gauge, uintptr_t a, uin
 }
 
 GaugeInstance* Panel::gauge_by_root(const ELEMENT_HEADER* root) {
+    // Nearly always the gauge asks about its own list.
+    if (calling_ != nullptr && calling_->root() == root) return calling_;
     for (auto& gauge : gauges_)
         if (gauge->root() == root) return gauge.get();
     return nullptr;
@@ -221,6 +223,7 @@ void Panel::set_failure(uint32_t key, bool active) {
 }
 
 uint32_t Panel::failure_action(const FAILURE_RECORD* list) const {
+    if (active_failures_.empty()) return FAIL_ACTION_NONE;  // as in almost every frame
     for (int i = 0; list != nullptr && i < 256 && list[i].key != 0; ++i)
         if (active_failures_.count(list[i].key) != 0) return list[i].action;
     return FAIL_ACTION_NONE;

@@ -7,11 +7,17 @@
 #include "standard_atmosphere.h"
 
 double AirMass::pressure_altitude_m(double altitude_m) const {
-    return altitude_m + standard_altitude_m(sea_level_pressure_hpa);
+    // The shift is the same until the sea-level pressure changes; each frame asks often.
+    if (!(sea_level_pressure_hpa == shift_.pressure_hpa)) shift_ = {sea_level_pressure_hpa, standard_altitude_m(sea_level_pressure_hpa)};
+    return altitude_m + shift_.altitude_m;
 }
 
 double AirMass::density_kg_m3(double altitude_m) const {
-    return standard_density_kg_m3(pressure_altitude_m(altitude_m));
+    const double pressure_altitude = pressure_altitude_m(altitude_m);
+    // The flight and the pilot ask for the density at the glider's altitude several times a step.
+    if (!(pressure_altitude == density_.pressure_altitude_m))
+        density_ = {pressure_altitude, standard_density_kg_m3(pressure_altitude)};
+    return density_.density_kg_m3;
 }
 
 GroundVector AirMass::thermal_centre(const Thermal& thermal, double time_s) const {
@@ -20,9 +26,15 @@ GroundVector AirMass::thermal_centre(const Thermal& thermal, double time_s) cons
 
 double AirMass::vertical_speed_ms(GroundVector position_m, double altitude_m, double time_s) const {
     const double height_m = altitude_m - ground_elevation_m;
+    const GroundVector drift_m = wind_velocity_ms(wind) * time_s;
     for (const Thermal& thermal : thermals) {
+        // Most thermals are far away: a glance at the distance rules them out before
+        // their section is worked out.
+        const GroundVector offset_m = position_m - (thermal.centre_m + drift_m);
+        const double farthest_m = thermal_farthest_reach_m(thermal);
+        if (dot(offset_m, offset_m) >= farthest_m * farthest_m) continue;
         const ThermalSection section = thermal_section(thermal, height_m);
-        const double distance_m = length(position_m - thermal_centre(thermal, time_s));
+        const double distance_m = length(offset_m);
         if (distance_m < thermal_reach_m(section)) return thermal_vertical_speed_ms(section, distance_m);
     }
     return -environment_sink_ms;

@@ -2,6 +2,7 @@
 // wind, and the gentle sink between them.
 #pragma once
 
+#include <limits>
 #include <vector>
 
 #include "ground_vector.h"
@@ -24,6 +25,19 @@ struct AirMass {
     GroundVector thermal_centre(const Thermal& thermal, double time_s) const;
     // Rising speed of the air [m/s] at a point and altitude above sea level.
     double vertical_speed_ms(GroundVector position_m, double altitude_m, double time_s) const;
+
+private:
+    // The last answers, kept because each frame asks the same questions several times.
+    struct PressureShift {
+        double pressure_hpa = std::numeric_limits<double>::quiet_NaN();
+        double altitude_m = 0.0;
+    };
+    struct Density {
+        double pressure_altitude_m = std::numeric_limits<double>::quiet_NaN();
+        double density_kg_m3 = 0.0;
+    };
+    mutable PressureShift shift_;
+    mutable Density density_;
 };
 
 // The environmental sink [m/s] that carries down, over an area [m^2], as much air as

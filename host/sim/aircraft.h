@@ -3,7 +3,7 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
+#include <unordered_map>
 
 #include "host/core/sim_clock.h"
 #include "host/core/simulator_variables.h"
@@ -38,7 +38,7 @@ public:
 private:
     const SimClock& clock_;
     int64_t time_of_day_at_start_s_ = 12 * 3600;
-    std::map<uint32_t, VAR_VALUE> tokens_;
+    std::unordered_map<uint32_t, VAR_VALUE> tokens_;
     TrimState trims_;
     ComRadioSim com_radio_;
     AirDataSim air_data_;

@@ -24,7 +24,7 @@ std::optional<PilotPhase> GliderFlight::step_to(int64_t now_ms) {
         step_glider(glider, controls, air, polar, time_s, dt_s);
     }
     last_ms_ = now_ms;
-    navigation.step(now_ms, navigation_fix());
+    if (navigation.due(now_ms)) navigation.step(now_ms, navigation_fix());
     return changed;
 }
 

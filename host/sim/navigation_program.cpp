@@ -29,9 +29,8 @@ void write_file_atomically(const std::filesystem::path& path, const std::string&
 }
 
 bool NavigationProgram::step(int64_t now_ms, const NavigationFix& fix) {
-    const int64_t second = now_ms / 1000;
-    if (mode == NavigationMode::Off || second == last_second_) return false;
+    if (!due(now_ms)) return false;
     write_file_atomically(folder / NAVIGATION_FILE_NAME, navigation_file_text(mode == NavigationMode::Valid, fix));
-    last_second_ = second;
+    last_second_ = now_ms / 1000;
     return true;
 }

@@ -36,6 +36,8 @@ public:
     // Writes the file at the first call in each whole second of simulated time;
     // switched off it leaves the file as it is. True when it wrote.
     bool step(int64_t now_ms, const NavigationFix& fix);
+    // Whether step would write at this time: the fix need only be worked out then.
+    bool due(int64_t now_ms) const { return mode != NavigationMode::Off && now_ms / 1000 != last_second_; }
 
 private:
     int64_t last_second_ = -1;

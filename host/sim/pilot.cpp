@@ -81,12 +81,14 @@ std::optional<GroundVector> marked_thermal_ahead(const GliderState& glider, cons
     const double goal_m = length(to_goal);
     if (goal_m < 1.0) return std::nullopt;
     const GroundVector along = to_goal * (1.0 / goal_m);
+    const GroundVector across = unit_toward(bearing_deg(to_goal) + 90.0);
     std::optional<GroundVector> nearest;
     double nearest_m = CLOUD_SIGHT_M;
     for (const Thermal& thermal : air.thermals) {
         const GroundVector to_thermal = air.thermal_centre(thermal, time_s) - glider.position_m;
         const double ahead_m = dot(to_thermal, along);
-        const double aside_m = std::abs(dot(to_thermal, unit_toward(bearing_deg(to_goal) + 90.0)));
+        if (!(ahead_m > 0.0 && ahead_m < goal_m)) continue;
+        const double aside_m = std::abs(dot(to_thermal, across));
         const double distance_m = length(to_thermal);
         if (ahead_m > 0.0 && ahead_m < goal_m && aside_m < MAX_DETOUR_M && distance_m > LEFT_BEHIND_M &&
             distance_m < nearest_m) {

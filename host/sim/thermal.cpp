@@ -35,6 +35,11 @@ ThermalSection thermal_section(const Thermal& thermal, double height_m) {
     return section;
 }
 
+double thermal_farthest_reach_m(const Thermal& thermal) {
+    // cbrt(h) (1 - h / 4) is at most 3/4 (at h = 1); a margin keeps rounding out of it.
+    return 2.0 * std::max(MIN_OUTER_RADIUS_M, 0.102 * thermal.mixing_height_m) * 1.01;
+}
+
 double thermal_vertical_speed_ms(const ThermalSection& section, double distance_m) {
     const double r = std::abs(distance_m);
     const double r1 = section.core_radius_m;

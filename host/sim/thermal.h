@@ -33,3 +33,7 @@ double thermal_net_flux_m3s(const ThermalSection& section);
 
 // How far from the axis the thermal moves the air (the ring's outer edge) [m].
 inline double thermal_reach_m(const ThermalSection& section) { return 2.0 * section.outer_radius_m; }
+
+// A bound on the reach at every height: no section's outer radius is wider than a
+// tenth of the mixing height (or the smallest radius) [m].
+double thermal_farthest_reach_m(const Thermal& thermal);
