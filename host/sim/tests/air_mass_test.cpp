@@ -95,6 +95,12 @@ TEST(AirMass, ThermalsDriftWithTheWindAndSinkLiesBetween) {
     EXPECT_DOUBLE_EQ(air.vertical_speed_ms({1000, 0}, altitude, 60), -0.4);  // gone 600 m east
     EXPECT_DOUBLE_EQ(air.vertical_speed_ms({1600, 0}, altitude, 60), core);
     EXPECT_DOUBLE_EQ(air.vertical_speed_ms({5000, 5000}, altitude, 0), -0.4);
+    // High in the layer the thermal is near its widest: its downdraft ring still reaches
+    // a point just inside twice the outer radius.
+    const ThermalSection top = thermal_section(air.thermals[0], 1200);
+    const double in_ring = 1.95 * top.outer_radius_m;
+    EXPECT_LT(thermal_vertical_speed_ms(top, in_ring), 0.0);
+    EXPECT_NEAR(air.vertical_speed_ms({1000 + in_ring, 0}, 200 + 1200, 0), thermal_vertical_speed_ms(top, in_ring), 1e-9);
 }
 
 TEST(AirMass, BalancingSinkCarriesDownWhatTheThermalsCarryUp) {
@@ -116,11 +122,13 @@ TEST(AirMass, AnAltimeterSetToTheSeaLevelPressureReadsTheAltitude) {
     struct Case {
         double sea_level_hpa, altitude_m;
     } cases[] = {{1013.25, 0}, {1013.25, 1500}, {1030, 800}, {990, 2500}};
+    // The same air and altimeter through every case: what either keeps between reads
+    // must follow the pressure.
+    AirMass air;
+    AirDataSim altimeter;
+    altimeter.set(TOKEN_UNITS_OF_MEASURE, 2);
     for (const auto& c : cases) {
-        AirMass air;
         air.sea_level_pressure_hpa = c.sea_level_hpa;
-        AirDataSim altimeter;
-        altimeter.set(TOKEN_UNITS_OF_MEASURE, 2);
         altimeter.set(TOKEN_PRESSURE_SETTING, c.sea_level_hpa);
         altimeter.set_pressure_altitude_m(air.pressure_altitude_m(c.altitude_m));
         EXPECT_NEAR(altimeter.read(TOKEN_BARO_ALTITUDE)->n, c.altitude_m, 1e-6) << c.sea_level_hpa << " hPa";
