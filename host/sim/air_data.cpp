@@ -11,21 +11,13 @@ constexpr double METRES_PER_FOOT = 0.3048;
 
 }  // namespace
 
-double AirDataSim::setting_altitude_m() const {
-    if (!(setting_hpa_ == shift_for_hpa_)) {
-        shift_m_ = standard_altitude_m(setting_hpa_);
-        shift_for_hpa_ = setting_hpa_;
-    }
-    return shift_m_;
-}
-
-double AirDataSim::indicated_altitude_m() const { return pressure_altitude_m_ - setting_altitude_m(); }
+double AirDataSim::indicated_altitude_m() const { return pressure_altitude_m_ - standard_altitude_(setting_hpa_); }
 
 bool AirDataSim::set(uint32_t token, double value) {
     switch (token) {
         case TOKEN_BARO_ALTITUDE: {
             const double metres = in_metres() ? value : value * METRES_PER_FOOT;
-            pressure_altitude_m_ = metres + setting_altitude_m();
+            pressure_altitude_m_ = metres + standard_altitude_(setting_hpa_);
             return true;
         }
         case TOKEN_PRESSURE_SETTING: setting_hpa_ = value; return true;

@@ -9,10 +9,10 @@
 #pragma once
 
 #include <cstdint>
-#include <limits>
 #include <optional>
 
 #include "frame/gauge_frame.h"
+#include "host/sim/remembered_function.h"
 #include "host/sim/standard_atmosphere.h"
 
 constexpr uint32_t TOKEN_BARO_ALTITUDE = 0x4A;       // what the altimeter reads: feet, or metres (units 2)
@@ -45,13 +45,10 @@ public:
 
 private:
     bool in_metres() const { return units_ == 2.0; }
-    // The standard altitude of the pressure setting: every altitude read needs it, and
-    // it changes only with the setting.
-    double setting_altitude_m() const;
 
     double pressure_altitude_m_ = 0.0;
     double setting_hpa_ = STANDARD_PRESSURE_HPA;
     double units_ = 0.0;
-    mutable double shift_for_hpa_ = std::numeric_limits<double>::quiet_NaN();
-    mutable double shift_m_ = 0.0;
+    // Of the pressure setting: every altitude read needs it.
+    RememberedFunction standard_altitude_{standard_altitude_m};
 };

@@ -7,17 +7,11 @@
 #include "standard_atmosphere.h"
 
 double AirMass::pressure_altitude_m(double altitude_m) const {
-    // The shift is the same until the sea-level pressure changes; each frame asks often.
-    if (!(sea_level_pressure_hpa == shift_.pressure_hpa)) shift_ = {sea_level_pressure_hpa, standard_altitude_m(sea_level_pressure_hpa)};
-    return altitude_m + shift_.altitude_m;
+    return altitude_m + standard_altitude_(sea_level_pressure_hpa);
 }
 
 double AirMass::density_kg_m3(double altitude_m) const {
-    const double pressure_altitude = pressure_altitude_m(altitude_m);
-    // The flight and the pilot ask for the density at the glider's altitude several times a step.
-    if (!(pressure_altitude == density_.pressure_altitude_m))
-        density_ = {pressure_altitude, standard_density_kg_m3(pressure_altitude)};
-    return density_.density_kg_m3;
+    return standard_density_(pressure_altitude_m(altitude_m));
 }
 
 GroundVector AirMass::thermal_centre(const Thermal& thermal, double time_s) const {
@@ -26,11 +20,12 @@ GroundVector AirMass::thermal_centre(const Thermal& thermal, double time_s) cons
 
 double AirMass::vertical_speed_ms(GroundVector position_m, double altitude_m, double time_s) const {
     const double height_m = altitude_m - ground_elevation_m;
+    // Where thermal_centre puts each thermal, with the wind's drift worked out once.
     const GroundVector drift_m = wind_velocity_ms(wind) * time_s;
     for (const Thermal& thermal : thermals) {
+        const GroundVector offset_m = position_m - (thermal.centre_m + drift_m);
         // Most thermals are far away: a glance at the distance rules them out before
         // their section is worked out.
-        const GroundVector offset_m = position_m - (thermal.centre_m + drift_m);
         const double farthest_m = thermal_farthest_reach_m(thermal);
         if (dot(offset_m, offset_m) >= farthest_m * farthest_m) continue;
         const ThermalSection section = thermal_section(thermal, height_m);

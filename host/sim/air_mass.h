@@ -2,10 +2,11 @@
 // wind, and the gentle sink between them.
 #pragma once
 
-#include <limits>
 #include <vector>
 
 #include "ground_vector.h"
+#include "remembered_function.h"
+#include "standard_atmosphere.h"
 #include "thermal.h"
 #include "wind.h"
 
@@ -27,17 +28,8 @@ struct AirMass {
     double vertical_speed_ms(GroundVector position_m, double altitude_m, double time_s) const;
 
 private:
-    // The last answers, kept because each frame asks the same questions several times.
-    struct PressureShift {
-        double pressure_hpa = std::numeric_limits<double>::quiet_NaN();
-        double altitude_m = 0.0;
-    };
-    struct Density {
-        double pressure_altitude_m = std::numeric_limits<double>::quiet_NaN();
-        double density_kg_m3 = 0.0;
-    };
-    mutable PressureShift shift_;
-    mutable Density density_;
+    RememberedFunction standard_altitude_{standard_altitude_m};
+    RememberedFunction standard_density_{standard_density_kg_m3};
 };
 
 // The environmental sink [m/s] that carries down, over an area [m^2], as much air as

@@ -90,8 +90,7 @@ std::optional<GroundVector> marked_thermal_ahead(const GliderState& glider, cons
         if (!(ahead_m > 0.0 && ahead_m < goal_m)) continue;
         const double aside_m = std::abs(dot(to_thermal, across));
         const double distance_m = length(to_thermal);
-        if (ahead_m > 0.0 && ahead_m < goal_m && aside_m < MAX_DETOUR_M && distance_m > LEFT_BEHIND_M &&
-            distance_m < nearest_m) {
+        if (aside_m < MAX_DETOUR_M && distance_m > LEFT_BEHIND_M && distance_m < nearest_m) {
             nearest = glider.position_m + to_thermal;
             nearest_m = distance_m;
         }
